@@ -1,0 +1,4 @@
+// "ADM Dialog Suite": dialogs.
+#include "devhost/suites/tables.h"
+
+const AdmDialogSuite kDevHostAdmDialogSuite = {};

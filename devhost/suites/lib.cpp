@@ -1,0 +1,4 @@
+// "AS Lib Suite": string helpers.
+#include "devhost/suites/tables.h"
+
+const AsLibSuite kDevHostLibSuite = {};

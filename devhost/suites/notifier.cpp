@@ -1,0 +1,4 @@
+// "AI Notifier Suite": notifications.
+#include "devhost/suites/tables.h"
+
+const AiNotifierSuite kDevHostNotifierSuite = {};

@@ -1,0 +1,4 @@
+// "AI User Suite": number conversions.
+#include "devhost/suites/tables.h"
+
+const AiUserSuite kDevHostUserSuite = {};

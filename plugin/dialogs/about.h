@@ -1,0 +1,6 @@
+// The modal About dialog.
+#pragma once
+
+#include "host/message.h"
+
+int32_t ShowAboutDialog(HostMessage* message);

@@ -1,0 +1,3 @@
+#include "plugin/dialogs/error_reporter.h"
+
+void ReportError(HostMessage*, HostError) {}
