@@ -1,0 +1,13 @@
+// A whole run of the plug-in in this host, checked step by step: what the
+// development host program runs by default and what the Windows build's
+// end-to-end test runs under Wine.
+#pragma once
+
+#include <ostream>
+#include <string>
+
+// Loads the plug-in at `path` into a fresh host and drives a run. Prints
+// each step, the host calls it caused, and a verdict per check. Returns
+// true when every check held.
+bool RunSmokeSession(const std::string& path, std::ostream& out,
+                     bool printTrace);
