@@ -12,6 +12,7 @@
 #include <string>
 #include <vector>
 
+#include "devhost/dialog_model.h"
 #include "devhost/trace.h"
 #include "host/message.h"
 #include "host/suites.h"
@@ -55,8 +56,24 @@ class DevHost {
   Trace& trace() { return trace_; }
   const Trace& trace() const { return trace_; }
 
-  // Calls into a suite the plug-in did not hold at that moment.
+  // Calls into a suite the plug-in did not hold at that moment, and calls
+  // the host could not make sense of (a dialog that does not exist).
   const std::vector<std::string>& violations() const { return violations_; }
+  void Complain(std::string what) { violations_.push_back(std::move(what)); }
+
+  // --- Dialog manager -----------------------------------------------------
+  DialogModel dialogs;
+  // Runs plug-in code the host calls back (a dialog procedure), nested one
+  // level deeper in the trace.
+  template <typename F>
+  auto CallBack(F f) {
+    ++depth;
+    struct Leave {
+      int& depth;
+      ~Leave() { --depth; }
+    } leave{depth};
+    return f();
+  }
 
   // --- Suites -------------------------------------------------------------
   const SpBasicSuite* basicSuite() const;
