@@ -28,10 +28,9 @@ DialogModel::DialogModel() {
                        {-1, "Quaso Palette, v 10.0"},
                        {-1, "(credits)"},
                        {-1, ""}}});
-  SetTemplate(16051, {185,
-                      92,
-                      true,
-                      {{1, "OK"}, {2, "Message"}, {3, "Code"}, {4, ""}}});
+  SetTemplate(
+      16051,
+      {185, 92, true, {{1, "OK"}, {2, "Message"}, {3, "Code"}, {4, ""}}});
   modalUser = [this](ModelDialog& dialog) { Press(dialog, 1); };
 }
 
@@ -119,9 +118,10 @@ void DialogModel::Destroy(ModelDialog* dialog) {
 }
 
 void DialogModel::Forget(ModelDialog* dialog) {
-  dialogs_.erase(std::remove_if(dialogs_.begin(), dialogs_.end(),
-                                [dialog](const auto& d) { return d.get() == dialog; }),
-                 dialogs_.end());
+  dialogs_.erase(
+      std::remove_if(dialogs_.begin(), dialogs_.end(),
+                     [dialog](const auto& d) { return d.get() == dialog; }),
+      dialogs_.end());
 }
 
 ModelDialog* DialogModel::Find(const void* reference) const {

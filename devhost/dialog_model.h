@@ -105,7 +105,7 @@ class DialogModel {
  private:
   std::map<int32_t, DialogTemplateInfo> templates_;
   std::vector<std::unique_ptr<ModelDialog>> dialogs_;
-  ModelDialog* Build(HostPluginRef plugin, const char* name,
-                     int32_t templateId, int32_t style, void* userData);
+  ModelDialog* Build(HostPluginRef plugin, const char* name, int32_t templateId,
+                     int32_t style, void* userData);
   void Forget(ModelDialog* dialog);
 };

@@ -150,5 +150,8 @@ std::vector<std::string> DevHost::Unbalanced() const {
   if (!accessRefs_.empty())
     out.push_back(std::to_string(accessRefs_.size()) +
                   " access reference(s) not given back");
+  if (contexts.open() != 0)
+    out.push_back(std::to_string(contexts.open()) +
+                  " application context(s) pushed and not popped");
   return out;
 }

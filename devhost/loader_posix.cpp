@@ -8,8 +8,9 @@ bool PluginLibrary::Load(const std::string& path) {
   handle_ = dlopen(path.c_str(), RTLD_NOW | RTLD_LOCAL);
   if (!handle_) {
     const char* why = dlerror();
-    error_ = "cannot load plug-in \"" + path + "\": " + (why ? why : "unknown") +
-             "; build it first (cmake --build --preset native) or check the path";
+    error_ =
+        "cannot load plug-in \"" + path + "\": " + (why ? why : "unknown") +
+        "; build it first (cmake --build --preset native) or check the path";
     return false;
   }
   entry_ = reinterpret_cast<PluginMainProc>(dlsym(handle_, "PluginMain"));

@@ -1,6 +1,5 @@
-#include <windows.h>
-
 #include <stdio.h>
+#include <windows.h>
 
 #include "devhost/loader.h"
 
@@ -10,7 +9,8 @@ std::string LastErrorText() {
   DWORD code = GetLastError();
   FormatMessageA(FORMAT_MESSAGE_FROM_SYSTEM | FORMAT_MESSAGE_IGNORE_INSERTS,
                  nullptr, code, 0, text, sizeof text, nullptr);
-  for (char* end = text + strlen(text); end > text && (end[-1] == '\n' || end[-1] == '\r');)
+  for (char* end = text + strlen(text);
+       end > text && (end[-1] == '\n' || end[-1] == '\r');)
     *--end = 0;
   char withCode[600];
   snprintf(withCode, sizeof withCode, "%s (error %lu)", text,
@@ -24,8 +24,9 @@ bool PluginLibrary::Load(const std::string& path) {
   path_ = path;
   HMODULE module = LoadLibraryA(path.c_str());
   if (!module) {
-    error_ = "cannot load plug-in \"" + path + "\": " + LastErrorText() +
-             "; build it first (cmake --build --preset windows) or check the path";
+    error_ =
+        "cannot load plug-in \"" + path + "\": " + LastErrorText() +
+        "; build it first (cmake --build --preset windows) or check the path";
     return false;
   }
   handle_ = module;

@@ -60,7 +60,8 @@ bool RunSmokeSession(const std::string& path, std::ostream& out,
   out << "loaded " << path << "\n";
   Checker check(host, out, printTrace);
   auto answers = [&](const char* what, HostError expected, HostError found) {
-    if (expected != found) out << "   " << Expected(what, expected, found) << "\n";
+    if (expected != found)
+      out << "   " << Expected(what, expected, found) << "\n";
     return expected == found;
   };
 
@@ -73,7 +74,8 @@ bool RunSmokeSession(const std::string& path, std::ostream& out,
   });
   check.Step("an unknown selector holds the suites and answers 0", [&] {
     size_t mark = host.trace().Size();
-    bool ok = answers("result", 0, session.Send(kCallerSpInterface, "Frobnicate"));
+    bool ok =
+        answers("result", 0, session.Send(kCallerSpInterface, "Frobnicate"));
     size_t acquired = 0;
     for (size_t i = mark; i < host.trace().Size(); ++i)
       acquired += host.trace().Entries()[i].operation == "SpAcquireSuite";
@@ -93,7 +95,8 @@ bool RunSmokeSession(const std::string& path, std::ostream& out,
     return ok && session.globals() == nullptr && host.LiveBlocks() == 0;
   });
   check.Step("nothing is left unbalanced", [&] {
-    for (const std::string& line : host.Unbalanced()) out << "   " << line << "\n";
+    for (const std::string& line : host.Unbalanced())
+      out << "   " << line << "\n";
     return host.Unbalanced().empty();
   });
   return check.Finish();

@@ -16,7 +16,8 @@ std::vector<std::string> Trace::Operations() const {
   return out;
 }
 
-std::vector<const TraceEntry*> Trace::Calls(const std::string& operation) const {
+std::vector<const TraceEntry*> Trace::Calls(
+    const std::string& operation) const {
   std::vector<const TraceEntry*> out;
   for (const TraceEntry& e : entries_)
     if (e.operation == operation) out.push_back(&e);

@@ -8,10 +8,10 @@
 struct SpBasicSuite;
 
 struct HostMessage {
-  int32_t checkWord;              // set by the host; plug-ins never read it
-  HostPluginRef pluginRef;        // the host's handle for this plug-in
-  void* globals;                  // plug-in state parked here across an unload
-  const SpBasicSuite* basicSuite; // valid for the length of the call
+  int32_t checkWord;               // set by the host; plug-ins never read it
+  HostPluginRef pluginRef;         // the host's handle for this plug-in
+  void* globals;                   // plug-in state parked here across an unload
+  const SpBasicSuite* basicSuite;  // valid for the length of the call
   union {
     HostMenuItemHandle menuItem;  // "AI Menu" messages only
     HostNotifierHandle notifier;  // "AI Notifier" messages only
@@ -22,7 +22,8 @@ struct HostMessage {
 static_assert(offsetof(HostMessage, checkWord) == 0, "check word at byte 0");
 static_assert(offsetof(HostMessage, pluginRef) == 4, "plug-in ref at byte 4");
 static_assert(offsetof(HostMessage, globals) == 8, "globals at byte 8");
-static_assert(offsetof(HostMessage, basicSuite) == 12, "basic suite at byte 12");
+static_assert(offsetof(HostMessage, basicSuite) == 12,
+              "basic suite at byte 12");
 static_assert(offsetof(HostMessage, menuItem) == 16, "menu item at byte 16");
 static_assert(offsetof(HostMessage, notifier) == 16, "notifier at byte 16");
 static_assert(sizeof(HostPluginRef) == 4 && sizeof(void*) == 4 &&

@@ -57,8 +57,8 @@ inline constexpr char kAiApplicationStartedNotifier[] =
 
 // Error codes with a meaning of their own. Four-character codes put the
 // first character in the most significant byte.
-inline constexpr HostError kErrorStop = 0x53544F50;          // 'STOP'
-inline constexpr HostError kErrorAlreadyReported = 0x53214664; // 'S!Fd'
+inline constexpr HostError kErrorStop = 0x53544F50;             // 'STOP'
+inline constexpr HostError kErrorAlreadyReported = 0x53214664;  // 'S!Fd'
 
 // Dialog styles.
 inline constexpr int32_t kAdmStyleModal = 0;

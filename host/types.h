@@ -13,7 +13,8 @@
 // 0 means success; any other value is the host's or the plug-in's failure code.
 typedef int32_t HostError;
 
-// 0 is false, any other value true; a host may answer "true" with any nonzero value.
+// 0 is false, any other value true; a host may answer "true" with any nonzero
+// value.
 typedef int32_t HostBoolean;
 
 // Opaque handles. Null means none; only the host interprets them.

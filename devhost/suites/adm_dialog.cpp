@@ -69,18 +69,19 @@ void HOST_API AdmDialogSetDestroyProc(AdmDialogRef dialog,
 void* HOST_API AdmDialogGetUserData(AdmDialogRef dialog) {
   return GateValue<void*>(kAdmDialogSuite, "AdmDialogGetUserData",
                           RenderArgs(dialog), [&]() -> void* {
-                            ModelDialog* d = Live(dialog, "AdmDialogGetUserData");
+                            ModelDialog* d =
+                                Live(dialog, "AdmDialogGetUserData");
                             return d ? d->userData : nullptr;
                           });
 }
 
 HostPluginRef HOST_API AdmDialogGetPluginRef(AdmDialogRef dialog) {
-  return GateValue<HostPluginRef>(
-      kAdmDialogSuite, "AdmDialogGetPluginRef", RenderArgs(dialog),
-      [&]() -> HostPluginRef {
-        ModelDialog* d = Live(dialog, "AdmDialogGetPluginRef");
-        return d ? d->plugin : nullptr;
-      });
+  return GateValue<HostPluginRef>(kAdmDialogSuite, "AdmDialogGetPluginRef",
+                                  RenderArgs(dialog), [&]() -> HostPluginRef {
+                                    ModelDialog* d =
+                                        Live(dialog, "AdmDialogGetPluginRef");
+                                    return d ? d->plugin : nullptr;
+                                  });
 }
 
 void HOST_API AdmDialogShow(AdmDialogRef dialog, HostBoolean show) {
@@ -105,13 +106,13 @@ std::string RenderRect(const HostRect* r) {
 
 void HOST_API AdmDialogSetBoundsRect(AdmDialogRef dialog,
                                      const HostRect* bounds) {
-  GateVoid(kAdmDialogSuite, "AdmDialogSetBoundsRect",
-           RenderArg(static_cast<const void*>(dialog)) + ", " +
-               RenderRect(bounds),
-           [&] {
-             ModelDialog* d = Live(dialog, "AdmDialogSetBoundsRect");
-             if (d && bounds) d->bounds = *bounds;
-           });
+  GateVoid(
+      kAdmDialogSuite, "AdmDialogSetBoundsRect",
+      RenderArg(static_cast<const void*>(dialog)) + ", " + RenderRect(bounds),
+      [&] {
+        ModelDialog* d = Live(dialog, "AdmDialogSetBoundsRect");
+        if (d && bounds) d->bounds = *bounds;
+      });
 }
 
 void HOST_API AdmDialogGetBoundsRect(AdmDialogRef dialog, HostRect* bounds) {

@@ -7,10 +7,9 @@ namespace {
 
 HostError HOST_API SpAllocateBlock(int32_t size, const char* name,
                                    void** block) {
-  return GateError(kSpBlocksSuite, "SpAllocateBlock", RenderArgs(size, name),
-                   [&] {
-                     return DevHost::Current().AllocateBlock(size, name, block);
-                   });
+  return GateError(
+      kSpBlocksSuite, "SpAllocateBlock", RenderArgs(size, name),
+      [&] { return DevHost::Current().AllocateBlock(size, name, block); });
 }
 
 HostError HOST_API SpFreeBlock(void* block) {

@@ -35,9 +35,9 @@ HostError OnShutdown(HostMessage* message) {
   // A failed start-up leaves no block: nothing to destroy or free.
   if (gPluginGlobals) DestroyPalette();
   const SpBasicSuite* basic = message->basicSuite;
-  HostError err = basic->SpAcquireSuite(
-      kSpBlocksSuite, kSpBlocksSuiteVersion,
-      reinterpret_cast<const void**>(&sSpBlocks));
+  HostError err =
+      basic->SpAcquireSuite(kSpBlocksSuite, kSpBlocksSuiteVersion,
+                            reinterpret_cast<const void**>(&sSpBlocks));
   if (err == 0) {
     if (gPluginGlobals) sSpBlocks->SpFreeBlock(gPluginGlobals);
     gPluginGlobals = nullptr;

@@ -10,8 +10,8 @@
 #endif
 
 extern "C" PLUGIN_EXPORT HostError HOST_API PluginMain(const char* caller,
-                                                      const char* selector,
-                                                      HostMessage* message);
+                                                       const char* selector,
+                                                       HostMessage* message);
 
 // Dispatches every caller other than "SP Access" and "SP Interface".
 HostError DispatchHostMessage(const char* caller, const char* selector,

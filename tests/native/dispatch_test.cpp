@@ -8,26 +8,49 @@ struct DispatchCase {
   const char* name;
   const char* caller;
   const char* selector;
-  bool holdsSuites;      // the message acquires and releases the table
-  bool allocates;        // the start-up handler ran
+  bool holdsSuites;  // the message acquires and releases the table
+  bool allocates;    // the start-up handler ran
   std::vector<std::string> comparisons;  // SpIsEqual literals, in order
 };
 
 void PrintTo(const DispatchCase& c, std::ostream* out) { *out << c.name; }
 
 const DispatchCase kDispatchCases[] = {
-    {"access_other_selector_touches_nothing", "SP Access", "Frobnicate", false,
-     false, {"SP Access", "Unload", "Reload"}},
-    {"interface_other_selector_holds_suites", "SP Interface", "Frobnicate", true,
-     false, {"SP Access", "SP Interface", "Startup", "About", "Shutdown"}},
-    {"interface_startup_runs_startup", "SP Interface", "Startup", true, true,
+    {"access_other_selector_touches_nothing",
+     "SP Access",
+     "Frobnicate",
+     false,
+     false,
+     {"SP Access", "Unload", "Reload"}},
+    {"interface_other_selector_holds_suites",
+     "SP Interface",
+     "Frobnicate",
+     true,
+     false,
+     {"SP Access", "SP Interface", "Startup", "About", "Shutdown"}},
+    {"interface_startup_runs_startup",
+     "SP Interface",
+     "Startup",
+     true,
+     true,
      {"SP Access", "SP Interface", "Startup"}},
-    {"menu_with_notify_selector_runs_nothing", "AI Menu", "AI Notify", true,
-     false, {"SP Access", "SP Interface", "AI Menu", "AI Go", "AI Update"}},
-    {"notifier_other_selector_runs_nothing", "AI Notifier", "AI Go", true,
+    {"menu_with_notify_selector_runs_nothing",
+     "AI Menu",
+     "AI Notify",
+     true,
+     false,
+     {"SP Access", "SP Interface", "AI Menu", "AI Go", "AI Update"}},
+    {"notifier_other_selector_runs_nothing",
+     "AI Notifier",
+     "AI Go",
+     true,
      false,
      {"SP Access", "SP Interface", "AI Menu", "AI Notifier", "AI Notify"}},
-    {"unknown_caller_holds_suites", "Some Caller", "Startup", true, false,
+    {"unknown_caller_holds_suites",
+     "Some Caller",
+     "Startup",
+     true,
+     false,
      {"SP Access", "SP Interface", "AI Menu", "AI Notifier"}},
 };
 
@@ -53,8 +76,11 @@ TEST_P(Dispatch, RoutesByCallerThenSelector) {
   EXPECT_EQ(host.Unbalanced(), std::vector<std::string>{});
 }
 
-INSTANTIATE_TEST_SUITE_P(Messages, Dispatch, ::testing::ValuesIn(kDispatchCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Messages, Dispatch,
+                         ::testing::ValuesIn(kDispatchCases),
+                         [](const auto& info) {
+                           return std::string(info.param.name);
+                         });
 
 // A handler's code goes back to the host whatever the reporter does with it;
 // the suites are given back after the report in every case.

@@ -23,7 +23,8 @@ TEST_F(LifecycleTest, StartupClearsGlobalsWhateverTheAllocatorHandsOut) {
     auto* globals = static_cast<GlobalsView*>(fresh.FindBlock("globals"));
     ASSERT_NE(globals, nullptr);
     EXPECT_EQ(globals->field[1], fresh.basicSuite());
-    EXPECT_EQ(globals->field[2], nullptr) << "palette dialog, fill " << int(fill);
+    EXPECT_EQ(globals->field[2], nullptr)
+        << "palette dialog, fill " << int(fill);
     EXPECT_EQ(globals->field[3], nullptr) << "access ref, fill " << int(fill);
     EXPECT_EQ(run.Shutdown(), 0);
     EXPECT_EQ(fresh.Unbalanced(), std::vector<std::string>{});

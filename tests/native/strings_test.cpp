@@ -1,11 +1,10 @@
 // The in-place conversions between NUL-terminated and length-prefixed text.
-#include <gtest/gtest.h>
+#include "plugin/shell/strings.h"
 
+#include <gtest/gtest.h>
 #include <string.h>
 
 #include <string>
-
-#include "plugin/shell/strings.h"
 
 namespace {
 
@@ -46,18 +45,15 @@ TEST_P(LengthPrefixed, ConvertsUpTo255CharactersAndLeavesTheRestAlone) {
   EXPECT_EQ(std::string(back), text);
 }
 
-INSTANTIATE_TEST_SUITE_P(Lengths, LengthPrefixed,
-                         ::testing::Values(LengthCase{0, true},
-                                           LengthCase{1, true},
-                                           LengthCase{13, true},
-                                           LengthCase{254, true},
-                                           LengthCase{255, true},
-                                           LengthCase{256, false},
-                                           LengthCase{1000, false}),
-                         [](const auto& info) {
-                           return std::to_string(info.param.characters) +
-                                  "_characters";
-                         });
+INSTANTIATE_TEST_SUITE_P(
+    Lengths, LengthPrefixed,
+    ::testing::Values(LengthCase{0, true}, LengthCase{1, true},
+                      LengthCase{13, true}, LengthCase{254, true},
+                      LengthCase{255, true}, LengthCase{256, false},
+                      LengthCase{1000, false}),
+    [](const auto& info) {
+      return std::to_string(info.param.characters) + "_characters";
+    });
 
 TEST(NulTerminated, WritesTheTerminatorRightBehindTheCharacters) {
   unsigned char text[8] = {4, 'A', 'B', 'C', 'D', 'x', 'y', 'z'};

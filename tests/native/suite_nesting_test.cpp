@@ -11,8 +11,8 @@ namespace {
 struct NestingCase {
   const char* name;
   uint16_t before;
-  bool acquire;     // AcquireSuiteTable, else ReleaseSuiteTable
-  size_t hostCalls; // SpAcquireSuite or SpReleaseSuite calls
+  bool acquire;      // AcquireSuiteTable, else ReleaseSuiteTable
+  size_t hostCalls;  // SpAcquireSuite or SpReleaseSuite calls
   uint16_t after;
 };
 
@@ -62,7 +62,9 @@ TEST_P(Nesting, CountsAndCallsTheHostOnlyAtTheEdge) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Counter, Nesting, ::testing::ValuesIn(kNestingCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& info) {
+                           return std::string(info.param.name);
+                         });
 
 TEST(SuiteTableRelease, ClearsEachPointerRightAfterItsRelease) {
   DevHost host;

@@ -51,7 +51,9 @@ TEST_P(MissingSuite, AlertsStopsAndReleasesByName) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, MissingSuite, ::testing::ValuesIn(kMissingCases),
-                         [](const auto& info) { return std::string(info.param.name); });
+                         [](const auto& info) {
+                           return std::string(info.param.name);
+                         });
 
 // Without "ADM Basic Suite" no alert can be shown: the walk stops at the
 // failing row and its code is the message's result, so no handler runs

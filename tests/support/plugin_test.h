@@ -5,7 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <iostream>
-
 #include <string>
 #include <vector>
 
@@ -28,7 +27,8 @@ class PluginTest : public ::testing::Test {
     std::vector<std::string> out;
     const auto& entries = host.trace().Entries();
     for (size_t i = from; i < entries.size(); ++i)
-      if (entries[i].operation == operation) out.push_back(entries[i].arguments);
+      if (entries[i].operation == operation)
+        out.push_back(entries[i].arguments);
     return out;
   }
 
