@@ -12,7 +12,10 @@
 #include <string>
 #include <vector>
 
+#include "devhost/contexts.h"
 #include "devhost/dialog_model.h"
+#include "devhost/menus.h"
+#include "devhost/preferences.h"
 #include "devhost/trace.h"
 #include "host/message.h"
 #include "host/suites.h"
@@ -102,6 +105,13 @@ class DevHost {
   // --- Alerts -------------------------------------------------------------
   // Texts shown with AdmShowAlert, in order.
   std::vector<std::string> alerts;
+
+  // --- Application state ------------------------------------------------
+  // Contexts the plug-in opened and has not closed; reported as unbalanced.
+  AppContexts contexts;
+  PreferenceStore preferences;
+  MenuItems menus;
+  Notifiers notifiers;
 
   // --- Plug-in identity ---------------------------------------------------
   HostPluginRef pluginRef() { return reinterpret_cast<HostPluginRef>(&pluginTag_); }

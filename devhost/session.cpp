@@ -33,6 +33,9 @@ HostError PluginSession::Send(const char* caller, const char* selector,
 }
 
 HostError PluginSession::Startup() {
+  // Items and notifiers belong to one run of the plug-in.
+  host_.menus.Forget(host_.pluginRef());
+  host_.notifiers.Forget(host_.pluginRef());
   return Send(kCallerSpInterface, kSelectorStartup);
 }
 HostError PluginSession::Shutdown() {
@@ -59,4 +62,35 @@ bool PluginSession::ReloadLibrary(HostError* result) {
   HostError answer = Send(kCallerSpAccess, kSelectorReload);
   if (result) *result = answer;
   return true;
+}
+
+HostError PluginSession::ApplicationStarted() {
+  HostError first = 0;
+  for (Notifier* notifier : host_.notifiers.OfType(
+           host_.pluginRef(), kAiApplicationStartedNotifier)) {
+    HostError result = Send(kCallerAiNotifier, kSelectorAiNotify, notifier);
+    if (first == 0) first = result;
+  }
+  return first;
+}
+
+HostError PluginSession::ChooseMenuItem(const std::string& name) {
+  MenuItem* item = host_.menus.FindByName(name);
+  if (!item || item->plugin != host_.pluginRef()) return kHostErrNotFound;
+  return Send(kCallerAiMenu, kSelectorAiGo, item);
+}
+
+HostError PluginSession::OpenMenus() {
+  HostError first = 0;
+  // Copied first: an item could be added while the messages run.
+  std::vector<MenuItem*> items;
+  for (const auto& item : host_.menus.items())
+    if (item->plugin == host_.pluginRef() &&
+        (item->options & kAiMenuWantsUpdate))
+      items.push_back(item.get());
+  for (MenuItem* item : items) {
+    HostError result = Send(kCallerAiMenu, kSelectorAiUpdate, item);
+    if (first == 0) first = result;
+  }
+  return first;
 }

@@ -26,6 +26,15 @@ class PluginSession {
   HostError Shutdown();
   HostError About();
 
+  // The application has started: "AI Notifier"/"AI Notify" to each of the
+  // plug-in's notifiers for it. Answers the first nonzero result, or 0.
+  HostError ApplicationStarted();
+  // The user chooses the plug-in's item named `name`: "AI Menu"/"AI Go".
+  // kHostErrNotFound, sending nothing, when no such item is registered.
+  HostError ChooseMenuItem(const std::string& name);
+  // The menus open: "AI Menu"/"AI Update" to each item that asked for it.
+  HostError OpenMenus();
+
   // "SP Access"/"Unload", then the library goes; refused (false, error())
   // while the plug-in holds an access reference.
   bool UnloadLibrary();

@@ -47,11 +47,95 @@ std::string Expected(const char* what, HostError expected, HostError found) {
          ", found " + std::to_string(found);
 }
 
+// What the palette's preferences promise for its next creation.
+constexpr char kPalettePrefix[] = "QuasoPalette";
+constexpr char kPaletteMenuItem[] = "Quaso Palette Menu Item";
+
+struct Placement {
+  HostRect bounds;
+  std::string group;
+  int32_t dockCode;
+};
+
+int32_t Clamp(int64_t value, int64_t low, int64_t high) {
+  return static_cast<int32_t>(value < low ? low : value > high ? high : value);
+}
+
+// A stored location puts the top edge 6 above it; without one the template's
+// size sits in the palette area's lower-right corner.
+Placement ExpectedPlacement(const DevHost& host) {
+  const PreferenceStore& store = host.preferences;
+  HostPoint location{};
+  if (const HostPoint* stored =
+          store.Point(kPalettePrefix, "kADM_DPLocationStr")) {
+    location = *stored;
+  } else {
+    const DialogTemplateInfo* info = host.dialogs.Template(16000);
+    const HostRect& area = host.dialogs.paletteArea;
+    location = {Clamp(int64_t{area.right} - (info ? info->width : 0), INT32_MIN,
+                      INT32_MAX),
+                Clamp(int64_t{area.bottom} - (info ? info->height : 0),
+                      INT32_MIN, INT32_MAX)};
+  }
+  int32_t left = Clamp(location.h, INT32_MIN, INT32_MAX - 212);
+  int32_t top = Clamp(int64_t{location.v} - 6, INT32_MIN, INT32_MAX - 112);
+  const std::string* group =
+      store.String(kPalettePrefix, "kADM_DPDockGroupStr");
+  const int32_t* code = store.Integer(kPalettePrefix, "kADM_DPDockCodeStr");
+  return {{left, top, left + 212, top + 112},
+          group ? group->substr(0, 63) : "KorvaneDialogs",
+          code ? *code : 0x1C00};
+}
+
+std::string Describe(const HostRect& r) {
+  return "(" + RenderArgs(r.left, r.top, r.right, r.bottom) + ")";
+}
+
+// The live palette, checked against `want`; says what differs.
+bool PaletteIsAt(const DevHost& host, const Placement& want,
+                 std::ostream& out) {
+  ModelDialog* palette = host.dialogs.FindByName(kPalettePrefix);
+  if (!palette) {
+    out << "   no palette exists\n";
+    return false;
+  }
+  const HostRect& b = palette->bounds;
+  bool ok = b.left == want.bounds.left && b.top == want.bounds.top &&
+            b.right == want.bounds.right && b.bottom == want.bounds.bottom &&
+            palette->group == want.group && palette->dockCode == want.dockCode;
+  if (!ok)
+    out << "   palette at " << Describe(b) << " in \"" << palette->group
+        << "\" with code " << palette->dockCode << "; expected "
+        << Describe(want.bounds) << " in \"" << want.group << "\" with code "
+        << want.dockCode << "\n";
+  return ok;
+}
+
+bool MenuItemChecked(const DevHost& host) {
+  MenuItem* item = host.menus.FindByName(kPaletteMenuItem);
+  return item && item->checked;
+}
+
+bool PaletteVisible(const DevHost& host) {
+  ModelDialog* palette = host.dialogs.FindByName(kPalettePrefix);
+  return palette && palette->visible;
+}
+
 }  // namespace
 
 bool RunSmokeSession(const std::string& path, std::ostream& out,
-                     bool printTrace) {
+                     bool printTrace, const std::string& preferencesFile) {
   DevHost host;
+  if (!preferencesFile.empty()) {
+    std::string error;
+    bool existed = false;
+    if (!host.preferences.Load(preferencesFile, &error, &existed)) {
+      out << "error: " << error << "\n";
+      return false;
+    }
+    out << "preferences " << (existed ? "from" : "start empty; kept in")
+        << " \"" << preferencesFile << "\"\n";
+  }
   PluginSession session(host, path);
   if (!session.Load()) {
     out << "error: " << session.error() << "\n";
@@ -90,14 +174,87 @@ bool RunSmokeSession(const std::string& path, std::ostream& out,
     HostError result = -1;
     return session.ReloadLibrary(&result) && answers("result", 0, result);
   });
+  check.Step("Startup registered the menu item and the notifier", [&] {
+    MenuItem* item = host.menus.FindByName(kPaletteMenuItem);
+    bool ok = item && item->group == "Tool Palettes" &&
+              item->text == "Quaso Palette" && item->textBytes == 14 &&
+              item->options == kAiMenuWantsUpdate;
+    return ok &&
+           host.notifiers
+                   .OfType(host.pluginRef(), kAiApplicationStartedNotifier)
+                   .size() == 1;
+  });
+  Placement first = ExpectedPlacement(host);
+  check.Step("the application starts: the palette comes at its place", [&] {
+    bool ok = answers("result", 0, session.ApplicationStarted());
+    ok &= PaletteIsAt(host, first, out);
+    // Held on the palette's behalf until it is destroyed.
+    return ok && host.AccessRefsHeld() == 1 &&
+           host.SuiteHolds(kAdmDialogSuite) == 1;
+  });
+  check.Step("the library stays loaded while the palette exists",
+             [&] { return !session.UnloadLibrary(); });
+  check.Step("the menu opens checked while the palette shows", [&] {
+    bool ok = answers("result", 0, session.OpenMenus());
+    return ok && PaletteVisible(host) && MenuItemChecked(host);
+  });
+  check.Step("choosing the item hides the palette; the mark goes", [&] {
+    bool ok = answers("result", 0, session.ChooseMenuItem(kPaletteMenuItem));
+    ok &= answers("result", 0, session.OpenMenus());
+    return ok && !PaletteVisible(host) && !MenuItemChecked(host);
+  });
+  check.Step("choosing it again shows the palette; the mark comes back", [&] {
+    bool ok = answers("result", 0, session.ChooseMenuItem(kPaletteMenuItem));
+    ok &= answers("result", 0, session.OpenMenus());
+    return ok && PaletteVisible(host) && MenuItemChecked(host);
+  });
+  check.Step("the user docks the palette elsewhere", [&] {
+    ModelDialog* palette = host.dialogs.FindByName(kPalettePrefix);
+    if (!palette) return false;
+    palette->group = "Smoke Dock";
+    palette->dockCode = 0x1C01;
+    first.group = palette->group;
+    first.dockCode = palette->dockCode;
+    return true;
+  });
   check.Step("Shutdown frees the globals and clears the host's field", [&] {
     bool ok = answers("result", 0, session.Shutdown());
     return ok && session.globals() == nullptr && host.LiveBlocks() == 0;
+  });
+  check.Step("the palette went and its four preferences were stored", [&] {
+    const PreferenceStore& p = host.preferences;
+    const int32_t* code = p.Integer(kPalettePrefix, "kADM_DPDockCodeStr");
+    const std::string* group = p.String(kPalettePrefix, "kADM_DPDockGroupStr");
+    const HostPoint* location = p.Point(kPalettePrefix, "kADM_DPLocationStr");
+    const bool* visible = p.Boolean(kPalettePrefix, "kADM_DPVisibleStr");
+    return !host.dialogs.FindByName(kPalettePrefix) &&
+           host.AccessRefsHeld() == 0 && code && *code == 0x1C01 && group &&
+           *group == "Smoke Dock" && location &&
+           location->h == first.bounds.left && visible && *visible;
+  });
+  PreferenceStore stored = host.preferences;
+  check.Step("a second run restores the palette where it was", [&] {
+    bool ok = session.UnloadLibrary() && session.Load();
+    ok = ok && answers("result", 0, session.Startup());
+    ok = ok && answers("result", 0, session.ApplicationStarted());
+    return ok && PaletteIsAt(host, first, out);
+  });
+  check.Step("its shut-down stores the same preferences again", [&] {
+    bool ok = answers("result", 0, session.Shutdown());
+    return ok && host.preferences == stored && host.LiveBlocks() == 0;
   });
   check.Step("nothing is left unbalanced", [&] {
     for (const std::string& line : host.Unbalanced())
       out << "   " << line << "\n";
     return host.Unbalanced().empty();
   });
-  return check.Finish();
+  bool passed = check.Finish();
+  if (!preferencesFile.empty()) {
+    std::string error;
+    if (!host.preferences.Save(preferencesFile, &error)) {
+      out << "error: " << error << "\n";
+      return false;
+    }
+  }
+  return passed;
 }

@@ -8,6 +8,9 @@
 
 // Loads the plug-in at `path` into a fresh host and drives a run. Prints
 // each step, the host calls it caused, and a verdict per check. Returns
-// true when every check held.
+// true when every check held. With `preferencesFile`, the host's
+// preferences come from that file and go back to it at the end; a file that
+// cannot be read stops the session before the plug-in runs.
 bool RunSmokeSession(const std::string& path, std::ostream& out,
-                     bool printTrace);
+                     bool printTrace,
+                     const std::string& preferencesFile = std::string());

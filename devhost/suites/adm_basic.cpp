@@ -11,7 +11,13 @@ void HOST_API AdmShowAlert(const char* text) {
   });
 }
 
+void HOST_API AdmGetPaletteArea(HostRect* area) {
+  GateVoid(kAdmBasicSuite, "AdmGetPaletteArea", "", [&] {
+    if (area) *area = DevHost::Current().dialogs.paletteArea;
+  });
+}
+
 }  // namespace
 
 const AdmBasicSuite kDevHostAdmBasicSuite = {
-    nullptr, {}, AdmShowAlert, {}, nullptr};
+    nullptr, {}, AdmShowAlert, {}, AdmGetPaletteArea};
