@@ -16,6 +16,7 @@
 #include "devhost/dialog_model.h"
 #include "devhost/menus.h"
 #include "devhost/preferences.h"
+#include "devhost/string_lists.h"
 #include "devhost/trace.h"
 #include "host/message.h"
 #include "host/suites.h"
@@ -105,6 +106,10 @@ class DevHost {
   // --- Alerts -------------------------------------------------------------
   // Texts shown with AdmShowAlert, in order.
   std::vector<std::string> alerts;
+
+  // --- String lists -------------------------------------------------------
+  // The plug-in's lists by ID, as AdmGetListString hands them out.
+  StringLists lists;
 
   // --- Application state ------------------------------------------------
   // Contexts the plug-in opened and has not closed; reported as unbalanced.
