@@ -121,10 +121,71 @@ bool PaletteVisible(const DevHost& host) {
   return palette && palette->visible;
 }
 
+// The message list the error steps use when none is given. The first
+// suite code is '!Snf' with its bytes in memory order; a code entry of 0
+// never matches, so its pair is the message for every other code.
+constexpr int32_t kMessageListId = 16050;
+constexpr char kSampleMissingSuite[] =
+    "The host lacks a suite this plug-in needs.";
+constexpr char kSampleNoMemory[] = "There is not enough memory.";
+const std::string kSampleMessages =
+    std::string("fnS!\n") + kSampleMissingSuite + "\n-108\n" + kSampleNoMemory +
+    "\n0\nSomething went wrong.\n";
+
+// The last modal dialog named `name` from the `from`th on, printed; null
+// when there is none.
+const ModalRecord* LastModal(const DevHost& host, const std::string& name,
+                             std::ostream& out, size_t from = 0) {
+  const auto& log = host.dialogs.modalLog;
+  for (auto it = log.rbegin(); it != log.rend() - from; ++it) {
+    if (it->name != name) continue;
+    out << "   dialog \"" << name << "\"";
+    for (const auto& [id, text] : it->texts)
+      if (id > 1 && !text.empty())
+        out << ", item " << id << " " << RenderArg(text.c_str());
+    out << (it->ended ? ", closed with OK" : ", not closed with OK") << "\n";
+    return &*it;
+  }
+  out << "   no dialog \"" << name << "\" was shown\n";
+  return nullptr;
+}
+
+// Sends a message whose suite acquisition fails with `code` (the fault is
+// set by the caller) and checks the alert and the Error dialog; a null
+// `message` means no dialog may come. With a list the user gave, the
+// message is only shown, not checked.
+bool ShowsFailure(DevHost& host, PluginSession& session, std::ostream& out,
+                  bool ownMessages, HostError code, const std::string& alert,
+                  const char* message, const std::string& codeText) {
+  size_t alerts = host.alerts.size();
+  size_t dialogs = host.dialogs.modalLog.size();
+  HostError result = session.Send(kCallerSpInterface, "Frobnicate");
+  host.ClearFaults();
+  for (size_t i = alerts; i < host.alerts.size(); ++i)
+    out << "   alert \"" << host.alerts[i] << "\"\n";
+  bool ok = result == code && host.alerts.size() == alerts + 1 &&
+            host.alerts.back() == alert;
+  if (!message) {
+    out << "   no dialog\n";
+    return ok && host.dialogs.modalLog.size() == dialogs;
+  }
+  if (host.dialogs.modalLog.size() == dialogs && !ownMessages) {
+    out << "   no Error dialog: list 16050 gives no message for code " << code
+        << " (README, \"Message lists\")\n";
+    return ok;
+  }
+  const ModalRecord* error = LastModal(host, "Error Dialog", out, dialogs);
+  return ok && host.dialogs.modalLog.size() == dialogs + 1 && error &&
+         error->templateId == 16051 && error->ended &&
+         error->texts.at(3) == codeText &&
+         (!ownMessages || error->texts.at(2) == message);
+}
+
 }  // namespace
 
 bool RunSmokeSession(const std::string& path, std::ostream& out,
-                     bool printTrace, const std::string& preferencesFile) {
+                     bool printTrace, const std::string& preferencesFile,
+                     const std::map<int32_t, std::string>& listFiles) {
   DevHost host;
   if (!preferencesFile.empty()) {
     std::string error;
@@ -136,6 +197,16 @@ bool RunSmokeSession(const std::string& path, std::ostream& out,
     out << "preferences " << (existed ? "from" : "start empty; kept in")
         << " \"" << preferencesFile << "\"\n";
   }
+  for (const auto& [id, file] : listFiles) {
+    std::string error;
+    if (!host.lists.Load(id, file, &error)) {
+      out << "error: " << error << "\n";
+      return false;
+    }
+    out << "string list " << id << " from \"" << file << "\"\n";
+  }
+  bool ownMessages = !host.lists.Has(kMessageListId);
+  if (ownMessages) host.lists.Set(kMessageListId, kSampleMessages);
   PluginSession session(host, path);
   if (!session.Load()) {
     out << "error: " << session.error() << "\n";
@@ -164,6 +235,32 @@ bool RunSmokeSession(const std::string& path, std::ostream& out,
     for (size_t i = mark; i < host.trace().Size(); ++i)
       acquired += host.trace().Entries()[i].operation == "SpAcquireSuite";
     return ok && acquired == 15;
+  });
+  check.Step("About runs the About dialog to its OK and answers 0", [&] {
+    bool ok = answers("result", 0, session.About());
+    const ModalRecord* about = LastModal(host, "About Dialog", out);
+    return ok && about && about->templateId == 16050 && about->hooked.at(1) &&
+           about->ended;
+  });
+  check.Step("a withheld ADM Icon Suite: the alert, then the Error dialog",
+             [&] {
+               host.WithholdSuite(kAdmIconSuite);
+               return ShowsFailure(
+                   host, session, out, ownMessages, kHostErrSuiteNotFound,
+                   "Error: 559115878, suite: ADM Icon Suite, version: 1!",
+                   kSampleMissingSuite, "fnS!");
+             });
+  check.Step("a decimal code: the alert, then the Error dialog", [&] {
+    host.FailCall("SpAcquireSuite", 15, -108);
+    return ShowsFailure(host, session, out, ownMessages, -108,
+                        "Error: -108, suite: ADM Icon Suite, version: 1!",
+                        kSampleNoMemory, "-108");
+  });
+  check.Step("without the ADM Item Suite: the alert and no Error dialog", [&] {
+    host.FailCall("SpAcquireSuite", 13, -108);
+    return ShowsFailure(
+        host, session, out, ownMessages, -108,
+        "Error: -108, suite: ADM Dialog Group Suite, version: 1!", nullptr, "");
   });
   void* block = host.FindBlock("globals");
   check.Step("Unload hands the globals to the host", [&] {

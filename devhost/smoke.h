@@ -3,6 +3,9 @@
 // end-to-end test runs under Wine.
 #pragma once
 
+#include <stdint.h>
+
+#include <map>
 #include <ostream>
 #include <string>
 
@@ -10,7 +13,10 @@
 // each step, the host calls it caused, and a verdict per check. Returns
 // true when every check held. With `preferencesFile`, the host's
 // preferences come from that file and go back to it at the end; a file that
-// cannot be read stops the session before the plug-in runs.
+// cannot be read stops the session before the plug-in runs. `listFiles`
+// gives string lists by ID, each read from its file in the same way; without
+// list 16050 the error steps bring their own.
 bool RunSmokeSession(const std::string& path, std::ostream& out,
                      bool printTrace,
-                     const std::string& preferencesFile = std::string());
+                     const std::string& preferencesFile = std::string(),
+                     const std::map<int32_t, std::string>& listFiles = {});
