@@ -87,6 +87,22 @@ HostError DevHost::ReleaseSuite(const char* name, int32_t version) {
   return 0;
 }
 
+ModelDialog* DevHost::LiveDialog(const void* dialog, const char* operation) {
+  ModelDialog* found = dialogs.Find(dialog);
+  if (!found)
+    Complain(std::string(operation) + " given dialog " + RenderArg(dialog) +
+             ", which does not exist");
+  return found;
+}
+
+ModelItem* DevHost::LiveItem(const void* item, const char* operation) {
+  ModelItem* found = dialogs.FindItem(item);
+  if (!found)
+    Complain(std::string(operation) + " given item " + RenderArg(item) +
+             ", which does not exist");
+  return found;
+}
+
 const SpBasicSuite* DevHost::basicSuite() const { return &kDevHostBasicSuite; }
 
 int DevHost::SuiteHolds(const std::string& name) const {

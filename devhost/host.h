@@ -7,9 +7,9 @@
 #include <stdint.h>
 
 #include <map>
-#include <type_traits>
 #include <set>
 #include <string>
+#include <type_traits>
 #include <vector>
 
 #include "devhost/contexts.h"
@@ -64,6 +64,10 @@ class DevHost {
   // the host could not make sense of (a dialog that does not exist).
   const std::vector<std::string>& violations() const { return violations_; }
   void Complain(std::string what) { violations_.push_back(std::move(what)); }
+  // The model's dialog or item behind a reference the plug-in passed to
+  // `operation`, or null with a complaint: the plug-in lost track of it.
+  ModelDialog* LiveDialog(const void* dialog, const char* operation);
+  ModelItem* LiveItem(const void* item, const char* operation);
 
   // --- Dialog manager -----------------------------------------------------
   DialogModel dialogs;
@@ -119,7 +123,9 @@ class DevHost {
   Notifiers notifiers;
 
   // --- Plug-in identity ---------------------------------------------------
-  HostPluginRef pluginRef() { return reinterpret_cast<HostPluginRef>(&pluginTag_); }
+  HostPluginRef pluginRef() {
+    return reinterpret_cast<HostPluginRef>(&pluginTag_);
+  }
 
   // --- Balance ------------------------------------------------------------
   // What is left unbalanced: suites held, blocks not freed, and every other
@@ -166,8 +172,8 @@ HostError GateError(const char* suite, const char* operation,
   DevHost& host = DevHost::Current();
   bool faulted = false;
   HostError code = 0;
-  size_t index = host.Begin(suite, operation, std::move(arguments), &faulted,
-                            &code);
+  size_t index =
+      host.Begin(suite, operation, std::move(arguments), &faulted, &code);
   if (!faulted) code = body();
   host.End(index, RenderArg(code), faulted);
   return code;
@@ -180,8 +186,8 @@ void GateVoid(const char* suite, const char* operation, std::string arguments,
   DevHost& host = DevHost::Current();
   bool faulted = false;
   HostError code = 0;
-  size_t index = host.Begin(suite, operation, std::move(arguments), &faulted,
-                            &code);
+  size_t index =
+      host.Begin(suite, operation, std::move(arguments), &faulted, &code);
   if (!faulted) body();
   host.End(index, "", faulted);
 }
@@ -194,8 +200,8 @@ T GateValue(const char* suite, const char* operation, std::string arguments,
   DevHost& host = DevHost::Current();
   bool faulted = false;
   HostError code = 0;
-  size_t index = host.Begin(suite, operation, std::move(arguments), &faulted,
-                            &code);
+  size_t index =
+      host.Begin(suite, operation, std::move(arguments), &faulted, &code);
   T value{};
   if (faulted) {
     if constexpr (!std::is_pointer_v<T>) value = static_cast<T>(code);

@@ -10,6 +10,8 @@
 #include <system_error>
 #include <vector>
 
+#include "devhost/text.h"
+
 namespace {
 
 constexpr char kHeader[] = "quaso-devhost preferences 1";
@@ -28,37 +30,7 @@ const char* TypeName(PreferenceValue::Type type) {
   return "?";
 }
 
-std::string Quote(const std::string& text) {
-  std::string out = "\"";
-  for (unsigned char c : text) {
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      default:
-        if (c < 0x20 || c == 0x7F) {
-          char escape[8];
-          snprintf(escape, sizeof escape, "\\x%02X", c);
-          out += escape;
-        } else {
-          out += static_cast<char>(c);
-        }
-    }
-  }
-  return out + "\"";
-}
+std::string Quote(const std::string& text) { return QuoteText(text); }
 
 struct Token {
   std::string text;

@@ -2,6 +2,8 @@
 
 #include <stdio.h>
 
+#include "devhost/text.h"
+
 std::string TraceEntry::Line() const {
   std::string line(static_cast<size_t>(depth) * 2, ' ');
   line += operation + "(" + arguments + ")";
@@ -35,38 +37,18 @@ std::string Trace::Text(size_t from) const {
   return out;
 }
 
-namespace {
-std::string Quoted(const char* text, size_t length) {
-  std::string out = "\"";
-  for (size_t i = 0; i < length; ++i) {
-    unsigned char c = static_cast<unsigned char>(text[i]);
-    if (c == '"' || c == '\\') {
-      out += '\\';
-      out += static_cast<char>(c);
-    } else if (c < 0x20 || c >= 0x7F) {
-      char escape[8];
-      snprintf(escape, sizeof escape, "\\x%02X", c);
-      out += escape;
-    } else {
-      out += static_cast<char>(c);
-    }
-  }
-  return out + "\"";
-}
-}  // namespace
-
 std::string RenderArg(const char* text) {
   if (!text) return "null";
   size_t length = 0;
   while (text[length] && length < 300) ++length;
-  return Quoted(text, length);
+  return QuoteText(text, length);
 }
 
 std::string RenderArg(const unsigned char* lengthPrefixed) {
   if (!lengthPrefixed) return "null";
   return "[" + std::to_string(lengthPrefixed[0]) + "]" +
-         Quoted(reinterpret_cast<const char*>(lengthPrefixed + 1),
-                lengthPrefixed[0]);
+         QuoteText(reinterpret_cast<const char*>(lengthPrefixed + 1),
+                   lengthPrefixed[0]);
 }
 
 std::string RenderArg(int32_t value) { return std::to_string(value); }

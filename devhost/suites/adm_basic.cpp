@@ -30,9 +30,8 @@ HostError HOST_API AdmGetListString(HostPluginRef plugin, int32_t listId,
 }
 
 void HOST_API AdmShowAlert(const char* text) {
-  GateVoid(kAdmBasicSuite, "AdmShowAlert", RenderArgs(text), [&] {
-    DevHost::Current().alerts.push_back(text ? text : "");
-  });
+  GateVoid(kAdmBasicSuite, "AdmShowAlert", RenderArgs(text),
+           [&] { DevHost::Current().alerts.push_back(text ? text : ""); });
 }
 
 void HOST_API AdmGetPaletteArea(HostRect* area) {

@@ -5,18 +5,6 @@
 
 namespace {
 
-// The model's dialog behind `dialog`, or null with a complaint: a plug-in
-// that passes a dialog that does not exist has lost track of it.
-ModelDialog* Live(AdmDialogRef dialog, const char* operation) {
-  DevHost& host = DevHost::Current();
-  ModelDialog* found = host.dialogs.Find(dialog);
-  if (!found)
-    host.Complain(std::string(operation) + " given dialog " +
-                  RenderArg(static_cast<const void*>(dialog)) +
-                  ", which does not exist");
-  return found;
-}
-
 AdmDialogRef HOST_API AdmDialogCreate(HostPluginRef plugin, const char* name,
                                       int32_t templateId, int32_t style,
                                       AdmInitProc init, void* userData) {
@@ -52,7 +40,8 @@ int32_t HOST_API AdmDialogModal(HostPluginRef plugin, const char* name,
 void HOST_API AdmDialogDestroy(AdmDialogRef dialog) {
   GateVoid(kAdmDialogSuite, "AdmDialogDestroy", RenderArgs(dialog), [&] {
     DevHost& host = DevHost::Current();
-    if (ModelDialog* d = Live(dialog, "AdmDialogDestroy"))
+    if (ModelDialog* d =
+            DevHost::Current().LiveDialog(dialog, "AdmDialogDestroy"))
       host.CallBack([&] { host.dialogs.Destroy(d); });
   });
 }
@@ -61,7 +50,8 @@ void HOST_API AdmDialogSetDestroyProc(AdmDialogRef dialog,
                                       AdmDestroyProc proc) {
   GateVoid(kAdmDialogSuite, "AdmDialogSetDestroyProc",
            RenderArgs(dialog, reinterpret_cast<const void*>(proc)), [&] {
-             if (ModelDialog* d = Live(dialog, "AdmDialogSetDestroyProc"))
+             if (ModelDialog* d = DevHost::Current().LiveDialog(
+                     dialog, "AdmDialogSetDestroyProc"))
                d->destroy = proc;
            });
 }
@@ -69,8 +59,8 @@ void HOST_API AdmDialogSetDestroyProc(AdmDialogRef dialog,
 void* HOST_API AdmDialogGetUserData(AdmDialogRef dialog) {
   return GateValue<void*>(kAdmDialogSuite, "AdmDialogGetUserData",
                           RenderArgs(dialog), [&]() -> void* {
-                            ModelDialog* d =
-                                Live(dialog, "AdmDialogGetUserData");
+                            ModelDialog* d = DevHost::Current().LiveDialog(
+                                dialog, "AdmDialogGetUserData");
                             return d ? d->userData : nullptr;
                           });
 }
@@ -79,14 +69,16 @@ HostPluginRef HOST_API AdmDialogGetPluginRef(AdmDialogRef dialog) {
   return GateValue<HostPluginRef>(kAdmDialogSuite, "AdmDialogGetPluginRef",
                                   RenderArgs(dialog), [&]() -> HostPluginRef {
                                     ModelDialog* d =
-                                        Live(dialog, "AdmDialogGetPluginRef");
+                                        DevHost::Current().LiveDialog(
+                                            dialog, "AdmDialogGetPluginRef");
                                     return d ? d->plugin : nullptr;
                                   });
 }
 
 void HOST_API AdmDialogShow(AdmDialogRef dialog, HostBoolean show) {
   GateVoid(kAdmDialogSuite, "AdmDialogShow", RenderArgs(dialog, show), [&] {
-    if (ModelDialog* d = Live(dialog, "AdmDialogShow")) d->visible = show != 0;
+    if (ModelDialog* d = DevHost::Current().LiveDialog(dialog, "AdmDialogShow"))
+      d->visible = show != 0;
   });
 }
 
@@ -94,7 +86,8 @@ HostBoolean HOST_API AdmDialogIsVisible(AdmDialogRef dialog) {
   return GateValue<HostBoolean>(kAdmDialogSuite, "AdmDialogIsVisible",
                                 RenderArgs(dialog), [&]() -> HostBoolean {
                                   ModelDialog* d =
-                                      Live(dialog, "AdmDialogIsVisible");
+                                      DevHost::Current().LiveDialog(
+                                          dialog, "AdmDialogIsVisible");
                                   return d && d->visible ? 1 : 0;
                                 });
 }
@@ -110,14 +103,16 @@ void HOST_API AdmDialogSetBoundsRect(AdmDialogRef dialog,
       kAdmDialogSuite, "AdmDialogSetBoundsRect",
       RenderArg(static_cast<const void*>(dialog)) + ", " + RenderRect(bounds),
       [&] {
-        ModelDialog* d = Live(dialog, "AdmDialogSetBoundsRect");
+        ModelDialog* d =
+            DevHost::Current().LiveDialog(dialog, "AdmDialogSetBoundsRect");
         if (d && bounds) d->bounds = *bounds;
       });
 }
 
 void HOST_API AdmDialogGetBoundsRect(AdmDialogRef dialog, HostRect* bounds) {
   GateVoid(kAdmDialogSuite, "AdmDialogGetBoundsRect", RenderArgs(dialog), [&] {
-    ModelDialog* d = Live(dialog, "AdmDialogGetBoundsRect");
+    ModelDialog* d =
+        DevHost::Current().LiveDialog(dialog, "AdmDialogGetBoundsRect");
     if (d && bounds) *bounds = d->bounds;
   });
 }
@@ -126,7 +121,8 @@ AdmItemRef HOST_API AdmDialogGetItem(AdmDialogRef dialog, int32_t itemId) {
   return GateValue<AdmItemRef>(
       kAdmDialogSuite, "AdmDialogGetItem", RenderArgs(dialog, itemId),
       [&]() -> AdmItemRef {
-        ModelDialog* d = Live(dialog, "AdmDialogGetItem");
+        ModelDialog* d =
+            DevHost::Current().LiveDialog(dialog, "AdmDialogGetItem");
         return d ? reinterpret_cast<AdmItemRef>(d->Item(itemId)) : nullptr;
       });
 }
