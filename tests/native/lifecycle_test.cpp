@@ -1,4 +1,5 @@
 // Start-up, shut-down, unload and reload as the host drives them.
+#include <dlfcn.h>
 #include <string.h>
 
 #include "host/names.h"
@@ -81,6 +82,15 @@ TEST_F(LifecycleTest, UnloadAndReloadCarryTheGlobals) {
   EXPECT_EQ(session.Shutdown(), 0);
   EXPECT_EQ(host.LiveBlocks(), 0u);
   EXPECT_EQ(host.Unbalanced(), std::vector<std::string>{});
+}
+
+TEST_F(LifecycleTest, UnloadTakesTheModuleAway) {
+  // Every test and every reload starts from a freshly loaded module only
+  // if the library really goes.
+  ASSERT_TRUE(session.UnloadLibrary());
+  void* still = dlopen(QUASO_PLUGIN_PATH, RTLD_NOW | RTLD_NOLOAD);
+  EXPECT_EQ(still, nullptr);
+  if (still) dlclose(still);
 }
 
 TEST_F(LifecycleTest, UnloadAndReloadWithoutGlobals) {
