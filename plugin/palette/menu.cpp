@@ -23,7 +23,9 @@ HostError AddPaletteMenuItem(HostMessage* message) {
 }
 
 HostError OnMenuGo(HostMessage* message) {
-  if (message->menuItem != gPluginGlobals->menuItem) return 0;
+  // Before start-up, or after one that failed, no item is ours.
+  if (!gPluginGlobals || message->menuItem != gPluginGlobals->menuItem)
+    return 0;
   // Without a palette there is nothing to show or hide.
   AdmDialogRef palette = gPluginGlobals->paletteDialog;
   if (!palette) return 0;
@@ -35,7 +37,8 @@ HostError OnMenuGo(HostMessage* message) {
 HostError OnMenuUpdate(HostMessage* message) {
   // The item the message names is checked; a missing palette counts as
   // hidden.
-  AdmDialogRef palette = gPluginGlobals->paletteDialog;
+  AdmDialogRef palette =
+      gPluginGlobals ? gPluginGlobals->paletteDialog : nullptr;
   HostBoolean visible = palette ? sAdmDialog->AdmDialogIsVisible(palette) : 0;
   sAiMenu->AiCheckMenuItem(message->menuItem, visible);
   return 0;

@@ -30,7 +30,9 @@ HostError AddStartupNotifier(HostMessage* message) {
 }
 
 HostError OnNotify(HostMessage* message) {
-  if (message->notifier != gPluginGlobals->notifier) return 0;
+  // Before start-up, or after one that failed, no notifier is ours.
+  if (!gPluginGlobals || message->notifier != gPluginGlobals->notifier)
+    return 0;
   // A second palette would take over the fields of the first, which could
   // then never be reached or destroyed again.
   if (gPluginGlobals->paletteDialog) return 0;

@@ -115,3 +115,49 @@ TEST_F(LifecycleTest, ReloadRestartsTheNestingCounter) {
 }
 
 }  // namespace
+
+namespace {
+
+// Messages that find no globals block (none yet, or a start-up whose
+// allocation failed) answer 0 and touch no dialog instead of reading
+// through the missing block.
+struct NoGlobalsCase {
+  const char* name;
+  const char* caller;
+  const char* selector;
+};
+
+void PrintTo(const NoGlobalsCase& c, std::ostream* out) { *out << c.name; }
+
+const NoGlobalsCase kNoGlobalsCases[] = {
+    {"menu_go", "AI Menu", "AI Go"},
+    {"notify", "AI Notifier", "AI Notify"},
+};
+
+class NoGlobals : public PluginTest,
+                  public ::testing::WithParamInterface<NoGlobalsCase> {};
+
+TEST_P(NoGlobals, AnswersZeroAndTouchesNoDialog) {
+  const NoGlobalsCase& c = GetParam();
+  for (bool failedStartup : {false, true}) {
+    if (failedStartup) {
+      host.FailCall("SpAllocateBlock", 1, kHostErrBadParameter);
+      ASSERT_EQ(session.Startup(), kHostErrBadParameter);
+    }
+    size_t mark = Mark();
+    EXPECT_EQ(
+        session.Send(c.caller, c.selector, reinterpret_cast<void*>(0x1234)), 0);
+    for (size_t i = mark; i < host.trace().Size(); ++i)
+      EXPECT_EQ(host.trace().Entries()[i].operation.rfind("AdmDialog", 0),
+                std::string::npos)
+          << host.trace().Entries()[i].Line();
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Messages, NoGlobals,
+                         ::testing::ValuesIn(kNoGlobalsCases),
+                         [](const auto& info) {
+                           return std::string(info.param.name);
+                         });
+
+}  // namespace
