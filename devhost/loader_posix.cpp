@@ -13,7 +13,10 @@ bool PluginLibrary::Load(const std::string& path) {
         "; build it first (cmake --build --preset native) or check the path";
     return false;
   }
-  entry_ = reinterpret_cast<PluginMainProc>(dlsym(handle_, "PluginMain"));
+  // A shared object carries no resources: the entry point goes by its name.
+  properties_ = PluginProperties{kPiplPluginKind, 0, "PluginMain"};
+  entry_ = reinterpret_cast<PluginMainProc>(
+      dlsym(handle_, properties_.entryPoint.c_str()));
   if (!entry_) {
     error_ = "plug-in \"" + path +
              "\" exports no PluginMain; it is not a plug-in of this host";

@@ -16,6 +16,7 @@ class PluginSession {
   bool Load();
   const std::string& error() const { return error_; }
   bool loaded() const { return library_.loaded(); }
+  const PluginProperties& properties() const { return library_.properties(); }
 
   // Sends one message; `target` is the menu item or notifier handle at byte
   // 16 of the record.

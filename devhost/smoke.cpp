@@ -212,7 +212,12 @@ bool RunSmokeSession(const std::string& path, std::ostream& out,
     out << "error: " << session.error() << "\n";
     return false;
   }
-  out << "loaded " << path << "\n";
+  out << "loaded " << path << ", entry point "
+      << session.properties().entryPoint;
+  if (session.properties().interfaceVersion)
+    out << " (property list: interface version "
+        << session.properties().interfaceVersion << ")";
+  out << "\n";
   Checker check(host, out, printTrace);
   auto answers = [&](const char* what, HostError expected, HostError found) {
     if (expected != found)
