@@ -165,35 +165,9 @@ class DevHost {
   DevHost* previous_;
 };
 
-// Runs `body` through the gate for an operation answering an error code.
-template <typename Body>
-HostError GateError(const char* suite, const char* operation,
-                    std::string arguments, Body body) {
-  DevHost& host = DevHost::Current();
-  bool faulted = false;
-  HostError code = 0;
-  size_t index =
-      host.Begin(suite, operation, std::move(arguments), &faulted, &code);
-  if (!faulted) code = body();
-  host.End(index, RenderArg(code), faulted);
-  return code;
-}
-
-// Same for an operation without result; a fault skips its effect.
-template <typename Body>
-void GateVoid(const char* suite, const char* operation, std::string arguments,
-              Body body) {
-  DevHost& host = DevHost::Current();
-  bool faulted = false;
-  HostError code = 0;
-  size_t index =
-      host.Begin(suite, operation, std::move(arguments), &faulted, &code);
-  if (!faulted) body();
-  host.End(index, "", faulted);
-}
-
-// Same for an operation answering a value: an integer takes the injected
-// code, a reference becomes null.
+// Runs `body` through the gate for an operation answering a value. A fault
+// skips the body: an integer answer takes the injected code, a reference
+// becomes null.
 template <typename T, typename Body>
 T GateValue(const char* suite, const char* operation, std::string arguments,
             Body body) {
@@ -211,3 +185,24 @@ T GateValue(const char* suite, const char* operation, std::string arguments,
   host.End(index, RenderArg(value), faulted);
   return value;
 }
+
+// Same for an operation answering an error code.
+template <typename Body>
+HostError GateError(const char* suite, const char* operation,
+                    std::string arguments, Body body) {
+  return GateValue<HostError>(suite, operation, std::move(arguments), body);
+}
+
+// Same for an operation without result; a fault skips its effect.
+template <typename Body>
+void GateVoid(const char* suite, const char* operation, std::string arguments,
+              Body body) {
+  DevHost& host = DevHost::Current();
+  bool faulted = false;
+  HostError code = 0;
+  size_t index =
+      host.Begin(suite, operation, std::move(arguments), &faulted, &code);
+  if (!faulted) body();
+  host.End(index, "", faulted);
+}
+
