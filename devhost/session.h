@@ -45,8 +45,6 @@ class PluginSession {
   // The host's globals field, as the last message left it.
   void* globals() const { return globals_; }
   void set_globals(void* globals) { globals_ = globals; }
-  // The message record of the last call, as the plug-in left it.
-  const HostMessage& lastMessage() const { return message_; }
 
  private:
   DevHost& host_;
